@@ -1,0 +1,3 @@
+#include "catalogue/catalogue.h"
+
+int main(int argc, char** argv) { return ProgramEntry(argc, argv); }

@@ -1,0 +1,65 @@
+#include "host/runtime.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QPointer>
+#include <QTranslator>
+
+#include "host/main_window_qt.h"
+#include "ui/main_window.h"
+
+namespace {
+
+QPointer<QWidget>& CurrentWindow() {
+  static QPointer<QWidget> window;
+  return window;
+}
+
+void (*&ExitRoutine())() {
+  static void (*routine)() = nullptr;
+  return routine;
+}
+
+void LoadChineseTranslations(QApplication& app) {
+  static QTranslator translator;
+  if (translator.load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    app.installTranslator(&translator);
+  }
+}
+
+}  // namespace
+
+void StartHostRuntime(int& argc, char** argv) {
+  static QApplication app(argc, argv);
+  LoadChineseTranslations(app);
+  QDir::setCurrent(QCoreApplication::applicationDirPath());
+}
+
+void RegisterExitRoutine(void (*routine)()) { ExitRoutine() = routine; }
+
+void LoadMainWindow() {
+  UnloadMainWindow();
+  const WindowSpec& spec = MainWindowSpec();
+  CurrentWindow() = RealiseWindow(spec);
+  if (spec.created) spec.created();
+  CurrentWindow()->show();
+  CurrentWindow()->activateWindow();
+}
+
+int RunMessageLoop() {
+  const int code = QApplication::exec();
+  UnloadMainWindow();
+  if (ExitRoutine()) ExitRoutine()();
+  return code;
+}
+
+void UnloadMainWindow() { delete CurrentWindow().data(); }
+
+QWidget* MainWindowWidget() { return CurrentWindow().data(); }
+
+QObject* FindControlObject(const char* name) {
+  QWidget* window = MainWindowWidget();
+  if (!window) return nullptr;
+  return window->findChild<QObject*>(QString::fromUtf8(name));
+}

@@ -1,0 +1,6 @@
+#include "host/seam.h"
+
+HostSeam& Seam() {
+  static HostSeam seam;
+  return seam;
+}
