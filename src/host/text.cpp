@@ -50,11 +50,11 @@ bool MatchesAt(const Text& text, size_t at, const Text& pattern, bool ignoreCase
 int32_t FindTextPos(const Text& text, const Text& pattern, int32_t start, bool ignoreCase) {
   const size_t first = start < 1 ? 0 : static_cast<size_t>(start) - 1;
   if (first > text.size()) return -1;
-  if (pattern.empty()) return static_cast<int32_t>(first) + 1;
   for (size_t i = 0; i < text.size(); i += CharacterStep(text, i)) {
     if (i >= first && MatchesAt(text, i, pattern, ignoreCase)) return static_cast<int32_t>(i) + 1;
   }
-  return -1;
+  // The end of the text is a character start too, where only the empty pattern matches.
+  return pattern.empty() ? static_cast<int32_t>(text.size()) + 1 : -1;
 }
 
 namespace {

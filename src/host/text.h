@@ -14,7 +14,7 @@ std::string ToUtf8(const Text& text);
 
 // 1-based byte position of the first match of pattern at or after start, or -1. Matches begin
 // only at character starts (a byte of 0x80 or above takes its next byte with it); ignoreCase
-// folds A-Z only. An empty pattern matches at start if start lies within the text.
+// folds A-Z only. An empty pattern matches at the first character start from start on.
 int32_t FindTextPos(const Text& text, const Text& pattern, int32_t start = 1,
                     bool ignoreCase = false);
 
