@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "catalogue/catalogue.h"
+#include "preview/build_preview.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ WindowSpec BuildSpec() {
     {标签1.name, K::Label, 12, 440, 162, 16, FromUtf8("在下方输入文本，查看效果"), GuiFont()},
     {编辑框_文本输入.name, K::EditBox, 8, 456, 408, 40, FromUtf8("测试汉字"), Font("", 19), true},
     {超级编辑框1.name, K::RichTextBox, 8, 8, 560, 432, {}, GuiFont(), true},
-    {按钮1.name, K::Button, 426, 453, 112, 50, FromUtf8("一键浏览"), Font("汉仪综艺体简", 20), true, Align::Centre},
+    {按钮1.name, K::Button, 426, 453, 112, 50, FromUtf8("一键浏览"), Font("汉仪综艺体简", 20), true, Align::Centre, "", 0, false, BuildPreview},
   };
   // clang-format on
   return w;
