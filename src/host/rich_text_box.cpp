@@ -8,17 +8,12 @@
 #include <limits>
 
 #include "catalogue/char_format.h"
+#include "host/clipboard.h"
 #include "host/controls.h"
 #include "host/main_window_qt.h"
 #include "host/qt_text.h"
 #include "host/rich_text_format.h"
-
-// ---- Rich-text export -------------------------------------------------------------------------
-// The RTF form and the clipboard copy belong to the export side, which defines these two; the
-// box only hands over its document and the selected range.
-Bytes RichContentOf(const QTextDocument& doc);
-void CopyRichSelection(const QTextDocument& doc, int from, int to);
-// -----------------------------------------------------------------------------------------------
+#include "host/rtf_writer.h"
 
 namespace {
 
@@ -106,7 +101,7 @@ void RichTextBoxWidget::setTextFormat(int32_t format) {
 
 const Text& RichTextBoxWidget::content() {
   if (format_ == TEXT_FORMAT_RICH) {
-    rich_ = RichContentOf(*document());
+    rich_ = WriteRtf(*document());
     return rich_;
   }
   if (!plainValid_) {
@@ -148,7 +143,7 @@ void RichTextBoxWidget::setSelectionFormat(const 字符格式& record) {
 
 void RichTextBoxWidget::copySelection() {
   const QTextCursor cursor = textCursor();
-  CopyRichSelection(*document(), cursor.selectionStart(), cursor.selectionEnd());
+  PutRichTextOnClipboard(*document(), cursor.selectionStart(), cursor.selectionEnd());
 }
 
 void RichTextBoxWidget::scrollByLines(int32_t lines) {
