@@ -1,49 +1,153 @@
+// Builds the main window and its controls from the window's description.
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "host/colour_picker.h"
+#include "host/control_events.h"
+#include "host/key_rules.h"
 #include "host/main_window_qt.h"
 #include "host/qt_text.h"
 #include "host/rich_text_box.h"
+#include "host/spinner.h"
+#include "host/typing_filter.h"
+#include "host/window_frame.h"
 
 namespace {
 
+QFont FontOf(const FontSpec& spec) {
+  QFont font = QApplication::font();
+  if (spec.defaultGuiFont) return font;
+  // A face that is not installed is replaced through the platform's font matching.
+  if (!spec.faceName.empty()) font.setFamilies({ToQString(spec.faceName)});
+  font.setPixelSize(spec.pixelHeight);
+  font.setWeight(static_cast<QFont::Weight>(spec.weight));
+  font.setItalic(false);
+  font.setUnderline(false);
+  font.setStrikeOut(false);
+  font.setStyleStrategy(QFont::PreferQuality);
+  return font;
+}
+
+// Black text on the button face, as labels and check boxes are drawn.
+void UseButtonFace(QWidget* widget) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::WindowText, Qt::black);
+  widget->setPalette(palette);
+  widget->setBackgroundRole(QPalette::Button);
+  widget->setAutoFillBackground(true);
+}
+
+QWidget* CreateButton(const ControlSpec& c, QWidget* window) {
+  auto* button = new QPushButton(ToQString(c.text), window);
+  button->setDefault(c.defaultButton);
+  button->setAutoDefault(false);
+  return button;
+}
+
+QWidget* CreateLabel(const ControlSpec& c, QWidget* window) {
+  auto* label = new QLabel(ToQString(c.text), window);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  label->setWordWrap(false);
+  label->setFrameShape(QFrame::NoFrame);
+  UseButtonFace(label);
+  if (c.handCursor) label->setCursor(Qt::PointingHandCursor);
+  return label;
+}
+
+QWidget* CreateCheckBox(const ControlSpec& c, QWidget* window) {
+  auto* box = new QCheckBox(ToQString(c.text), window);
+  box->setChecked(false);
+  UseButtonFace(box);
+  return box;
+}
+
+QWidget* CreateEditBox(const ControlSpec& c, QWidget* window) {
+  auto* edit = new QLineEdit(ToQString(c.text), window);
+  edit->setAlignment((c.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
+                     Qt::AlignVCenter);
+  QPalette palette = edit->palette();
+  palette.setColor(QPalette::Text, Qt::black);
+  palette.setColor(QPalette::Base, Qt::white);
+  edit->setPalette(palette);
+  edit->setCursorPosition(0);
+  InstallTypingFilter(edit, QString::fromUtf8(c.typedCharacters), c.typedLimit);
+  return edit;
+}
+
 QWidget* CreateControl(const ControlSpec& c, QWidget* window) {
-  const QString text = ToQString(c.text);
   switch (c.kind) {
     case ControlKind::Button:
-      return new QPushButton(text, window);
+      return CreateButton(c, window);
     case ControlKind::Label:
-      return new QLabel(text, window);
+      return CreateLabel(c, window);
     case ControlKind::CheckBox:
-      return new QCheckBox(text, window);
+      return CreateCheckBox(c, window);
     case ControlKind::EditBox:
-      return new QLineEdit(text, window);
+      return CreateEditBox(c, window);
+    case ControlKind::ColourPicker:
+      return new ColourPickerButton(window);
+    case ControlKind::Spinner:
+      return new SpinnerWidget(window);
     case ControlKind::RichTextBox:
       return CreateRichTextBox(window);
-    default:
-      return new QWidget(window);
+    case ControlKind::FileDialog:
+    case ControlKind::BalloonTip:
+      break;
   }
+  return nullptr;
+}
+
+void PlaceControl(QWidget* widget, const ControlSpec& c) {
+  widget->setObjectName(QString::fromUtf8(c.name));
+  widget->setGeometry(c.left, c.top, c.width, c.height);
+  // The rich-text box keeps its own default character format.
+  if (c.kind != ControlKind::RichTextBox) widget->setFont(FontOf(c.font));
+  // Labels, the spinner and the components never take the focus; the others take it by Tab and
+  // by click.
+  widget->setFocusPolicy(c.tabStop ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+QWidget* CreateWindow(const WindowSpec& spec) {
+  auto* window = new QWidget(nullptr);
+  window->setObjectName("主窗口");
+  window->setWindowTitle(ToQString(spec.caption));
+  const QSize outer(spec.outerWidth, spec.outerHeight);
+  SetFixedFrame(window, outer);
+  CentreOnScreen(window, outer);
+  SetWindowIconFrom(window, spec.icon);
+  window->setFont(QApplication::font());
+  window->setBackgroundRole(QPalette::Button);
+  window->setAutoFillBackground(true);
+  return window;
+}
+
+// Qt's own focus chain follows the same cycle, for anything that walks it.
+void SetTabOrder(const QList<QWidget*>& cycle) {
+  for (qsizetype i = 1; i < cycle.size(); ++i) QWidget::setTabOrder(cycle[i - 1], cycle[i]);
 }
 
 }  // namespace
 
 QWidget* RealiseWindow(const WindowSpec& spec) {
-  auto* window = new QWidget(nullptr);
-  window->setObjectName("主窗口");
-  window->setWindowTitle(ToQString(spec.caption));
-  window->setFixedSize(spec.outerWidth, spec.outerHeight);
+  QWidget* window = CreateWindow(spec);
   for (const ControlSpec& c : spec.controls) {
-    if (c.kind == ControlKind::FileDialog || c.kind == ControlKind::BalloonTip) {
+    QWidget* widget = CreateControl(c, window);
+    if (!widget) {
       // Components have no window of their own; they keep their settings as properties.
       auto* component = new QObject(window);
       component->setObjectName(QString::fromUtf8(c.name));
       continue;
     }
-    QWidget* widget = CreateControl(c, window);
-    widget->setObjectName(QString::fromUtf8(c.name));
-    widget->setGeometry(c.left, c.top, c.width, c.height);
+    PlaceControl(widget, c);
+    BindControlEvents(widget, c);
   }
+  const QList<QWidget*> cycle = TabCycle(window, spec);
+  SetTabOrder(cycle);
+  if (!cycle.isEmpty()) cycle.first()->setFocus();
+  InstallKeyRules(window, spec);
   return window;
 }
