@@ -31,8 +31,10 @@ void LoadChineseTranslations(QApplication& app) {
 }  // namespace
 
 void StartHostRuntime(int& argc, char** argv) {
-  static QApplication app(argc, argv);
-  LoadChineseTranslations(app);
+  // Never destroyed: input devices that Qt creates on first use are children of the
+  // application but live in a registry that static destruction tears down first.
+  static QApplication* app = new QApplication(argc, argv);
+  LoadChineseTranslations(*app);
   QDir::setCurrent(QCoreApplication::applicationDirPath());
 }
 
