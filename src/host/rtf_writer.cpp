@@ -40,20 +40,27 @@ uint32_t EffectsFromQt(const QFont& font) {
   return effects;
 }
 
-RunStyle ReadRunStyle(const QTextCharFormat& format, const QFont& defaultFont) {
-  using namespace richtext;
+// A run that never went through a record is written as Qt shows it.
+RunStyle StyleFromQt(const QTextCharFormat& format, const QFont& defaultFont) {
   const QFont font = format.font().resolve(defaultFont);
   RunStyle style;
-  style.face = format.hasProperty(FaceNameBytes)
-                   ? format.property(FaceNameBytes).toByteArray().toStdString()
-                   : FromQString(font.families().value(0, font.family()));
-  style.pointSize =
-      format.hasProperty(PointSize) ? format.intProperty(PointSize) : std::max(1, font.pointSize());
+  style.face = FromQString(font.families().value(0, font.family()));
+  style.pointSize = std::max(1, font.pointSize());
+  style.effects = EffectsFromQt(font);
+  style.textColor = ColourFromQt(format.foreground());
+  return style;
+}
+
+RunStyle ReadRunStyle(const QTextCharFormat& format, const QFont& defaultFont) {
+  using namespace richtext;
+  if (!format.hasProperty(FaceNameBytes)) return StyleFromQt(format, defaultFont);
+  const QByteArray face = format.property(FaceNameBytes).toByteArray();
+  RunStyle style;
+  style.face.assign(face.constData(), static_cast<size_t>(face.size()));
+  style.pointSize = format.intProperty(PointSize);
   style.baselineOffset = format.intProperty(BaselineOffset);
-  style.effects = format.hasProperty(Effects) ? static_cast<uint32_t>(format.intProperty(Effects))
-                                              : EffectsFromQt(font);
-  style.textColor = format.hasProperty(TextColor) ? format.intProperty(TextColor)
-                                                  : ColourFromQt(format.foreground());
+  style.effects = static_cast<uint32_t>(format.intProperty(Effects));
+  style.textColor = format.intProperty(TextColor);
   return style;
 }
 
@@ -149,20 +156,40 @@ void AppendColourEntry(std::string& out, int32_t colour) {
 // replacement character of Qt.
 bool IsHiddenCharacter(char16_t unit) { return unit == 0xfdd0 || unit == 0xfdd1 || unit == 0xfffc; }
 
+// The longest form of one UTF-16 unit: "\\u-32768?".
+constexpr size_t MAX_UNIT_BYTES = 9;
+
+char* WriteUnicodeUnit(char* p, char16_t unit) {
+  *p++ = '\\';
+  *p++ = 'u';
+  p = std::to_chars(p, p + 6, static_cast<int16_t>(unit)).ptr;
+  *p++ = '?';
+  return p;
+}
+
+char* WriteLiteral(char* p, std::string_view literal) {
+  return std::copy(literal.begin(), literal.end(), p);
+}
+
+// The hot loop of the writer: it fills room reserved for the worst case through a plain pointer.
 void AppendBodyText(std::string& out, QStringView text) {
+  const size_t used = out.size();
+  out.resize(used + static_cast<size_t>(text.size()) * MAX_UNIT_BYTES);
+  char* p = out.data() + used;
   for (const QChar qc : text) {
     const char16_t c = qc.unicode();
     if (c >= 0x20 && c < 0x80) {
-      if (c == '\\' || c == '{' || c == '}') out += '\\';
-      out += static_cast<char>(c);
+      if (c == '\\' || c == '{' || c == '}') *p++ = '\\';
+      *p++ = static_cast<char>(c);
     } else if (c == '\t') {
-      out += "\\tab ";
+      p = WriteLiteral(p, "\\tab ");
     } else if (c == QChar::LineSeparator) {
-      out += "\\line ";
+      p = WriteLiteral(p, "\\line ");
     } else if (!IsHiddenCharacter(c)) {
-      AppendUnicodeUnit(out, c);
+      p = WriteUnicodeUnit(p, c);
     }
   }
+  out.resize(static_cast<size_t>(p - out.data()));
 }
 
 int64_t Clamp32(int64_t value) {
