@@ -5,6 +5,7 @@
 #include <string>
 
 #include "catalogue/catalogue.h"
+#include "export/export.h"
 #include "preview/build_preview.h"
 #include "ui/aux_handlers.h"
 
@@ -63,6 +64,8 @@ void AddSettings(WindowSpec& w) {
 void AddBindings(WindowSpec& w) {
   w.created = LoadFontCatalogue;
   At(w, 按钮1).clicked = BuildPreview;
+  At(w, 按钮2).clicked = CopyPreview;
+  At(w, 按钮3).clicked = SavePreviewAsDoc;
   At(w, 调节器_字体大小).stepped = StepFontSize;
   At(w, 标签4).mouseMoved = ShowKeywordHint;
   At(w, 标签5).leftButtonDown = OpenAuthorPage;
