@@ -61,9 +61,11 @@ class TypingFilter : public QObject {
   void showMenu(const QPoint& at) {
     QMenu* menu = edit_->createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    if (auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
-      disconnect(paste, &QAction::triggered, edit_, nullptr);
-      connect(paste, &QAction::triggered, edit_,
+    // The menu's paste entry is known by the text the edit gives it.
+    for (QAction* action : menu->actions()) {
+      if (!action->text().startsWith(QLineEdit::tr("&Paste"))) continue;
+      QObject::disconnect(action, nullptr, edit_, nullptr);
+      connect(action, &QAction::triggered, edit_,
               [this] { type(QGuiApplication::clipboard()->text()); });
     }
     menu->popup(at);
