@@ -22,8 +22,6 @@ const char* const RTF_FORMATS[] = {
     "application/x-qt-windows-mime;value=\"Rich Text Format\"",
 };
 
-}  // namespace
-
 QMimeData* RichTextMimeData(const QTextDocument& doc, int from, int to) {
   const int end = doc.characterCount() - 1;
   from = std::clamp(from, 0, end);
@@ -41,6 +39,8 @@ QMimeData* RichTextMimeData(const QTextDocument& doc, int from, int to) {
   data->setText(fragment.toPlainText());
   return data;
 }
+
+}  // namespace
 
 void PutRichTextOnClipboard(const QTextDocument& doc, int from, int to) {
   QGuiApplication::clipboard()->setMimeData(RichTextMimeData(doc, from, to));

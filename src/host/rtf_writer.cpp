@@ -77,12 +77,22 @@ void AppendHexByte(std::string& out, unsigned char byte) {
   out += HEX[byte & 15];
 }
 
+// The longest form of one UTF-16 unit: \u-32768?
+constexpr size_t MAX_UNIT_BYTES = 9;
+
 // One UTF-16 unit as \uN with the signed 16-bit value RTF asks for and a "?" for readers
 // that do not know \u; a character above U+FFFF is thus a surrogate pair of two of these.
+char* WriteUnicodeUnit(char* p, char16_t unit) {
+  *p++ = '\\';
+  *p++ = 'u';
+  p = std::to_chars(p, p + 6, static_cast<int16_t>(unit)).ptr;
+  *p++ = '?';
+  return p;
+}
+
 void AppendUnicodeUnit(std::string& out, char16_t unit) {
-  out += "\\u";
-  AppendNumber(out, static_cast<int16_t>(unit));
-  out += '?';
+  char form[MAX_UNIT_BYTES];
+  out.append(form, WriteUnicodeUnit(form, unit));
 }
 
 // An ASCII byte inside a font table entry: ";" ends an entry and braces or a backslash would
@@ -155,17 +165,6 @@ void AppendColourEntry(std::string& out, int32_t colour) {
 // Characters that a document holds but a reader should not see: frame markers and the object
 // replacement character of Qt.
 bool IsHiddenCharacter(char16_t unit) { return unit == 0xfdd0 || unit == 0xfdd1 || unit == 0xfffc; }
-
-// The longest form of one UTF-16 unit: "\\u-32768?".
-constexpr size_t MAX_UNIT_BYTES = 9;
-
-char* WriteUnicodeUnit(char* p, char16_t unit) {
-  *p++ = '\\';
-  *p++ = 'u';
-  p = std::to_chars(p, p + 6, static_cast<int16_t>(unit)).ptr;
-  *p++ = '?';
-  return p;
-}
 
 char* WriteLiteral(char* p, std::string_view literal) {
   return std::copy(literal.begin(), literal.end(), p);
