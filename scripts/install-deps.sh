@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libgtest-dev
-  xvfb xauth
+  xvfb xauth xdotool
   fonts-wqy-zenhei fonts-noto-core
   libreoffice-writer-nogui
   desktop-file-utils appstream
