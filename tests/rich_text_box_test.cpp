@@ -90,6 +90,7 @@ TEST_F(RichTextBoxTest, AppliesTheStoredStartAndLength) {
       if (op.kind == SelectionOp::Start) 超级编辑框1.setSelectionStart(op.value);
       if (op.kind == SelectionOp::Length) 超级编辑框1.setSelectionLength(op.value);
     }
+    QApplication::processEvents();  // the box shows what was written
     const QTextCursor cursor = edit->textCursor();
     EXPECT_EQ(cursor.selectionStart(), c.from) << c.what;
     EXPECT_EQ(cursor.selectionEnd(), c.to) << c.what;
@@ -284,10 +285,9 @@ TEST_F(RichTextBoxTest, ScrollsByWholeLineSteps) {
   Text lines;
   for (int i = 0; i < 200; ++i) lines += "line\r\n";
   超级编辑框1.setContent(lines);
-  edit->verticalScrollBar()->setValue(0);
-  doc()->documentLayout()->documentSize();
-  QApplication::processEvents();
+  QApplication::processEvents();  // the box shows what was written
   QScrollBar* bar = edit->verticalScrollBar();
+  bar->setValue(0);
   ASSERT_GT(bar->maximum(), 10 * bar->singleStep());
   超级编辑框1.ScrollByLines(3);
   EXPECT_EQ(bar->value(), 3 * bar->singleStep());
@@ -295,6 +295,31 @@ TEST_F(RichTextBoxTest, ScrollsByWholeLineSteps) {
   EXPECT_EQ(bar->value(), 2 * bar->singleStep());
   超级编辑框1.ScrollByLines(-2147483647);
   EXPECT_EQ(bar->value(), 0);
+}
+
+TEST_F(RichTextBoxTest, ShowsScrollBarsOnlyWhenNeededOnceWritten) {
+  QScrollBar* bar = edit->verticalScrollBar();
+  Text many;
+  for (int i = 0; i < 100; ++i) many += "line\r\n";
+  for (const Text& text : {many, Text("one line"), many, Text()}) {
+    超级编辑框1.setContent(text);
+    QApplication::processEvents();
+    EXPECT_EQ(edit->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    EXPECT_EQ(bar->isVisible(), text == many) << text.size();
+    EXPECT_EQ(bar->maximum() > 0, text == many) << text.size();
+  }
+}
+
+TEST_F(RichTextBoxTest, EmptyingTheBoxForgetsTheFormatsItUsed) {
+  for (int32_t size = 1; size <= 200; ++size) {
+    字符格式 record;
+    record.pointSize = size;
+    超级编辑框1.SetSelectionFormat(record);
+    超级编辑框1.setSelectedText("x\r\n");
+  }
+  ASSERT_GT(doc()->allFormats().size(), 200);
+  超级编辑框1.setContent("");
+  EXPECT_LT(doc()->allFormats().size(), 10);
 }
 
 TEST_F(RichTextBoxTest, KeepsEnterAndRefusesTyping) {

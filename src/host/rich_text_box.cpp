@@ -1,6 +1,7 @@
 #include "host/rich_text_box.h"
 
 #include <QKeyEvent>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -17,6 +18,8 @@
 
 namespace {
 
+constexpr int FACE_HASH_KEY = QTextFormat::UserProperty + 0x100;
+
 QColor ColourOf(int32_t bgr) {
   const auto value = static_cast<uint32_t>(bgr);
   return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
@@ -25,32 +28,61 @@ QColor ColourOf(int32_t bgr) {
 
 bool IsEnter(const QKeyEvent* e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
 
-// The plain form of raw document text: every paragraph or line break reads as "\r\n" and a
-// no-break space as a space, as QTextDocument::toPlainText() reads them.
-QString PlainForm(const QString& raw) {
+// The plain form of text as the document holds it once inserted: every break ("\r\n", "\r",
+// "\n", the Unicode paragraph and line separators, frame marks) reads as "\r\n" and a no-break
+// space as a space, as QTextDocument::toPlainText() reads them.
+QString PlainForm(const QString& text) {
   QString out;
-  out.reserve(raw.size() + 8);
-  for (const QChar c : raw) {
-    switch (c.unicode()) {
-      case 0xfdd0:  // frame start
-      case 0xfdd1:  // frame end
+  out.reserve(text.size() + 8);
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    switch (text[i].unicode()) {
+      case u'\r':
+        if (i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+        [[fallthrough]];
+      case u'\n':
       case QChar::ParagraphSeparator:
       case QChar::LineSeparator:
-      case u'\n':
+      case 0xfdd0:  // frame start
+      case 0xfdd1:  // frame end
         out += u"\r\n";
         break;
       case QChar::Nbsp:
         out += u' ';
         break;
       default:
-        out += c;
+        out += text[i];
     }
   }
   return out;
 }
 
+bool ShowsOrTakesInput(QEvent::Type type) {
+  switch (type) {
+    case QEvent::Paint:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::FocusIn:
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The preview calls the box several times per line, and finding a control by its name costs as
+// much as a write; the box found last is kept while it lives in the current main window.
 RichTextBoxWidget* BoxOf(const RichTextBox& handle) {
-  return FindControl<RichTextBoxWidget>(handle.name);
+  static QPointer<RichTextBoxWidget> box;
+  if (!box || box->window() != MainWindowWidget() || box->objectName() != handle.name) {
+    box = FindControl<RichTextBoxWidget>(handle.name);
+  }
+  return box;
 }
 
 }  // namespace
@@ -60,7 +92,12 @@ QTextCharFormat CharFormatOf(const 字符格式& record) {
   const int size = std::clamp(record.pointSize, MIN_DISPLAY_POINTS, MAX_DISPLAY_POINTS);
   const int offset = std::clamp(record.baselineOffset, -MAX_DISPLAY_POINTS, MAX_DISPLAY_POINTS);
   QTextCharFormat f;
-  f.setFontFamilies(QStringList{ToQString(record.faceName)});
+  const QString face = ToQString(record.faceName);
+  f.setFontFamilies(QStringList{face});
+  // Qt hashes a format's list and byte-array values by their type alone, so formats that differ
+  // only in the face would all collide in the document's format table; this string tells them
+  // apart.
+  f.setProperty(FACE_HASH_KEY, face);
   f.setFontPointSize(size);
   // Qt measures the offset in percent of the font's height.
   f.setBaselineOffset(100.0 * offset / size);
@@ -101,6 +138,7 @@ void RichTextBoxWidget::setTextFormat(int32_t format) {
 
 const Text& RichTextBoxWidget::content() {
   if (format_ == TEXT_FORMAT_RICH) {
+    closeBatch();
     rich_ = WriteRtf(*document());
     return rich_;
   }
@@ -114,10 +152,15 @@ const Text& RichTextBoxWidget::content() {
 // No RTF reader exists here: a rich write is taken as its plain text, as the program only ever
 // writes "" to clear the box.
 void RichTextBoxWidget::setContent(const Text& text) {
-  QTextCursor all(document());
-  all.select(QTextCursor::Document);
-  setTextCursor(all);
-  replaceSelection(ToQString(text));
+  // Clearing also drops the character formats the old text used, which the document would
+  // otherwise keep for its whole life.
+  openBatch();
+  ownEdit_ = true;
+  document()->clear();
+  ownEdit_ = false;
+  plain_.clear();
+  plainValid_ = true;
+  if (!text.empty()) replaceSelection(ToQString(text));
 }
 
 void RichTextBoxWidget::setSelectionStart(int32_t start) {
@@ -134,19 +177,19 @@ void RichTextBoxWidget::setSelectedText(const Text& text) { replaceSelection(ToQ
 
 void RichTextBoxWidget::setSelectionFormat(const 字符格式& record) {
   lastFormat_ = CharFormatOf(record);
-  QTextCursor cursor = textCursor();
-  if (!cursor.hasSelection()) return;
-  ownEdit_ = true;  // a format change leaves the plain form as it is
-  cursor.setCharFormat(lastFormat_);
-  ownEdit_ = false;
+  if (!selection().hasSelection()) return;
+  openBatch();
+  selection_.setCharFormat(lastFormat_);
 }
 
 void RichTextBoxWidget::copySelection() {
+  closeBatch();  // the clipboard copy reads the widget's selection
   const QTextCursor cursor = textCursor();
   PutRichTextOnClipboard(*document(), cursor.selectionStart(), cursor.selectionEnd());
 }
 
 void RichTextBoxWidget::scrollByLines(int32_t lines) {
+  closeBatch();
   QScrollBar* bar = verticalScrollBar();
   const int64_t target = int64_t{bar->value()} + int64_t{lines} * bar->singleStep();
   bar->setValue(static_cast<int>(std::clamp<int64_t>(target, std::numeric_limits<int>::min(),
@@ -154,12 +197,18 @@ void RichTextBoxWidget::scrollByLines(int32_t lines) {
 }
 
 bool RichTextBoxWidget::event(QEvent* e) {
+  if (ShowsOrTakesInput(e->type())) closeBatch();
   // Enter belongs to the box, not to a default button or a window shortcut.
   if (e->type() == QEvent::ShortcutOverride && IsEnter(static_cast<QKeyEvent*>(e))) {
     e->accept();
     return true;
   }
   return QTextEdit::event(e);
+}
+
+bool RichTextBoxWidget::viewportEvent(QEvent* e) {
+  if (ShowsOrTakesInput(e->type())) closeBatch();
+  return QTextEdit::viewportEvent(e);
 }
 
 void RichTextBoxWidget::keyPressEvent(QKeyEvent* e) {
@@ -183,37 +232,60 @@ void RichTextBoxWidget::applySelection() {
   QTextCursor cursor(document());
   cursor.setPosition(from);
   cursor.setPosition(to, QTextCursor::KeepAnchor);
-  setTextCursor(cursor);
+  setSelection(cursor);
+}
+
+QTextCursor RichTextBoxWidget::selection() const { return batch_ ? selection_ : textCursor(); }
+
+void RichTextBoxWidget::setSelection(const QTextCursor& cursor) {
+  if (batch_) {
+    selection_ = cursor;
+  } else {
+    setTextCursor(cursor);
+  }
 }
 
 void RichTextBoxWidget::replaceSelection(const QString& text) {
-  QTextCursor cursor = textCursor();
-  const int from = cursor.selectionStart();
-  const int to = cursor.selectionEnd();
+  openBatch();
+  const int from = selection_.selectionStart();
+  const int to = selection_.selectionEnd();
   const int end = endPosition();
-  const bool whole = from == 0 && to == end;
-  const bool append = from == end;
-  ownEdit_ = true;
-  cursor.insertText(text, lastFormat_);
-  ownEdit_ = false;
-  setTextCursor(cursor);
-  if (whole) {
+  selection_.insertText(text, lastFormat_);
+  if (from == 0 && to == end) {
     plain_.clear();
     plainValid_ = true;
   }
-  if ((whole || append) && plainValid_) {
-    appendToPlain(from, cursor.position());
+  if (plainValid_ && (from == end || (from == 0 && to == end))) {
+    plain_ += FromQString(PlainForm(text));
   } else {
     plainValid_ = false;
   }
 }
 
-void RichTextBoxWidget::appendToPlain(int from, int to) {
-  if (from == to) return;
-  QTextCursor inserted(document());
-  inserted.setPosition(from);
-  inserted.setPosition(to, QTextCursor::KeepAnchor);
-  plain_ += FromQString(PlainForm(inserted.selectedText()));
+// Laying out and placing the view after every write would make a long series of writes
+// quadratic in practice. Writes wait in a batch instead: the document holds back its change
+// notices and the selection lives beside the widget until the box is next drawn or used, or
+// the event loop comes round; then the document is laid out once and the selection shown.
+void RichTextBoxWidget::openBatch() {
+  if (batch_) return;
+  selection_ = textCursor();
+  // While the vertical scroll bar comes and goes, QTextEdit lays the whole document out anew
+  // for each change of the viewport's width, although unwrapped lines do not depend on it.
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  batch_.emplace(document());
+  batch_->beginEditBlock();
+  QMetaObject::invokeMethod(this, &RichTextBoxWidget::closeBatch, Qt::QueuedConnection);
+}
+
+void RichTextBoxWidget::closeBatch() {
+  if (!batch_) return;
+  QTextCursor batch = *batch_;
+  batch_.reset();
+  ownEdit_ = true;  // the plain form already follows every change of the batch
+  batch.endEditBlock();
+  ownEdit_ = false;
+  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setTextCursor(selection_);
 }
 
 // ---- The handle ---------------------------------------------------------------------------------

@@ -1,7 +1,9 @@
 #pragma once
 // The preview box: a read-only rich-text control written only by the program.
 #include <QTextCharFormat>
+#include <QTextCursor>
 #include <QTextEdit>
+#include <optional>
 
 #include "host/text.h"
 
@@ -35,13 +37,17 @@ class RichTextBoxWidget : public QTextEdit {
 
  protected:
   bool event(QEvent* e) override;
+  bool viewportEvent(QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
 
  private:
   int endPosition() const;
   void applySelection();
   void replaceSelection(const QString& text);
-  void appendToPlain(int from, int to);
+  QTextCursor selection() const;
+  void setSelection(const QTextCursor& cursor);
+  void openBatch();
+  void closeBatch();
 
   int32_t format_ = 0;
   int32_t start_ = 0;
@@ -52,4 +58,6 @@ class RichTextBoxWidget : public QTextEdit {
   bool plainValid_ = true;
   Text rich_;
   bool ownEdit_ = false;
+  std::optional<QTextCursor> batch_;  // open while writes wait to be laid out
+  QTextCursor selection_;             // the selection while a batch is open
 };
