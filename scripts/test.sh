@@ -27,6 +27,7 @@ step "fuzzing"
 CC=clang CXX=clang++ BUILD_TYPE=RelWithDebInfo ./scripts/build.sh build-fuzz \
   -DQF_FUZZ=ON -DQF_BUILD_TESTS=OFF -DQF_BUILD_BENCH=OFF
 for fuzzer in build-fuzz/tests/fuzz/fuzz_*; do
+  [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
   name=$(basename "$fuzzer")
   corpus=$(mktemp -d)
   if ! "$fuzzer" -max_total_time="${QF_FUZZ_SECONDS:-60}" -print_final_stats=1 \
