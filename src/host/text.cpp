@@ -12,20 +12,17 @@ Text FromUtf8(std::string_view utf8) {
 
 std::string ToUtf8(const Text& text) { return ToQString(text).toStdString(); }
 
-namespace {
-
-// Bytes of the character starting at i: a byte of 0x80 or above takes the next byte with it,
-// and a GB18030 four-byte sequence (second byte a digit) is one character too, so a match can
-// never start inside a character.
-size_t CharacterStep(const Text& text, size_t i) {
-  const auto lead = static_cast<unsigned char>(text[i]);
+size_t CharacterByteLength(const Text& text, size_t at) {
+  const auto lead = static_cast<unsigned char>(text[at]);
   if (lead < 0x80) return 1;
-  if (i + 3 < text.size()) {
-    const auto second = static_cast<unsigned char>(text[i + 1]);
+  if (at + 1 < text.size()) {
+    const auto second = static_cast<unsigned char>(text[at + 1]);
     if (second >= 0x30 && second <= 0x39) return 4;
   }
   return 2;
 }
+
+namespace {
 
 unsigned char FoldAsciiUpper(unsigned char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c - 'A' + 'a') : c;
@@ -50,7 +47,7 @@ bool MatchesAt(const Text& text, size_t at, const Text& pattern, bool ignoreCase
 int32_t FindTextPos(const Text& text, const Text& pattern, int32_t start, bool ignoreCase) {
   const size_t first = start < 1 ? 0 : static_cast<size_t>(start) - 1;
   if (first > text.size()) return -1;
-  for (size_t i = 0; i < text.size(); i += CharacterStep(text, i)) {
+  for (size_t i = 0; i < text.size(); i += CharacterByteLength(text, i)) {
     if (i >= first && MatchesAt(text, i, pattern, ignoreCase)) return static_cast<int32_t>(i) + 1;
   }
   // The end of the text is a character start too, where only the empty pattern matches.
@@ -65,7 +62,7 @@ std::string NarrowFullWidth(const Text& text) {
   std::string narrow;
   narrow.reserve(text.size());
   for (size_t i = 0; i < text.size();) {
-    const size_t n = CharacterStep(text, i);
+    const size_t n = CharacterByteLength(text, i);
     const auto lead = static_cast<unsigned char>(text[i]);
     const auto trail = n == 2 && i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
     if (lead == 0xA3 && trail >= 0xA1 && trail <= 0xFE) {

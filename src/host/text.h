@@ -12,6 +12,11 @@ using Bytes = std::string;
 Text FromUtf8(std::string_view utf8);
 std::string ToUtf8(const Text& text);
 
+// Bytes of the character that starts at byte `at`: a byte of 0x80 or above takes the next byte
+// with it, and a GB18030 four-byte sequence (its second byte a digit) is one character. Near the
+// end of a truncated text the answer may reach past the end.
+size_t CharacterByteLength(const Text& text, size_t at);
+
 // 1-based byte position of the first match of pattern at or after start, or -1. Matches begin
 // only at character starts (a byte of 0x80 or above takes its next byte with it); ignoreCase
 // folds A-Z only. An empty pattern matches at the first character start from start on.

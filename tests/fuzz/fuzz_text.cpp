@@ -21,7 +21,7 @@ bool IsCharacterStart(const Text& text, size_t at) {
     const auto lead = static_cast<unsigned char>(text[i]);
     if (lead < 0x80) {
       i += 1;
-    } else if (i + 3 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x30 &&
+    } else if (i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x30 &&
                static_cast<unsigned char>(text[i + 1]) <= 0x39) {
       i += 4;
     } else {
