@@ -91,6 +91,7 @@ TEST(RtfWriter, EscapesBodyText) {
       {"가", "\\u-21504?"},           // above U+7FFF: signed 16-bit
       {"𠀀", "\\u-10176?\\u-9216?"},  // above U+FFFF: a surrogate pair
       {"a\tb", "a\\tab b"},           {"a\u2028b", "a\\line b"}, {"x ?y", "x ?y"},
+      {"a\177b", "a\\u127?b"},  // DEL is a control character, not text
   };
   for (const auto& c : cases) {
     const std::string body = Body(RtfOfLine(c.text, Record("Arial")));
@@ -162,6 +163,9 @@ TEST(RtfWriter, WritesSizeOffsetAndEffectsOfTheRecord) {
       {INT32_MAX, 0, 0, "\\fs2147483647"},
       {12, 3, 0, "\\fs24\\up6"},
       {12, -2, 0, "\\fs24\\dn4"},
+      // The magnitude after \dn fits 32 bits even for the lowest offset.
+      {12, INT32_MIN, 0, "\\fs24\\dn2147483647"},
+      {12, INT32_MAX, 0, "\\fs24\\up2147483647"},
       {12, 0, 31, "\\fs24\\b\\i\\ul\\strike\\protect"},
       {12, 0, 4 | 16, "\\fs24\\ul\\protect"},
       {12, 0, 0xffffffe0u | 2, "\\fs24\\i"},  // bits above the five are ignored

@@ -177,7 +177,7 @@ void AppendBodyText(std::string& out, QStringView text) {
   char* p = out.data() + used;
   for (const QChar qc : text) {
     const char16_t c = qc.unicode();
-    if (c >= 0x20 && c < 0x80) {
+    if (c >= 0x20 && c < 0x7f) {  // DEL is a control character and goes as \u127
       if (c == '\\' || c == '{' || c == '}') *p++ = '\\';
       *p++ = static_cast<char>(c);
     } else if (c == '\t') {
@@ -191,8 +191,9 @@ void AppendBodyText(std::string& out, QStringView text) {
   out.resize(static_cast<size_t>(p - out.data()));
 }
 
+// Symmetric, so that the magnitude written after \up or \dn fits 32 bits as well.
 int64_t Clamp32(int64_t value) {
-  return std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+  return std::clamp<int64_t>(value, -std::numeric_limits<int32_t>::max(),
                              std::numeric_limits<int32_t>::max());
 }
 
