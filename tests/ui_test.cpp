@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <climits>
 #include <string>
 
 #include "host/colour_picker.h"
@@ -177,7 +178,7 @@ TEST_F(MainWindowTest, ControlsStartWithTheirInitialValuesAndLooks) {
     auto* edit = Find<QLineEdit>(name);
     EXPECT_EQ(edit->cursorPosition(), 0) << name;
     EXPECT_FALSE(edit->hasSelectedText()) << name;
-    EXPECT_EQ(edit->maxLength(), 32767) << name << ": typing is limited by the filter only";
+    EXPECT_EQ(edit->maxLength(), INT_MAX) << name << ": typing is limited by the filter only";
   }
   EXPECT_EQ(Find<QLineEdit>("编辑框_字体大小")->alignment() & Qt::AlignHorizontal_Mask,
             Qt::AlignHCenter);

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <limits>
 
 #include "host/colour_picker.h"
 #include "host/control_events.h"
@@ -66,7 +67,10 @@ QWidget* CreateCheckBox(const ControlSpec& c, QWidget* window) {
 }
 
 QWidget* CreateEditBox(const ControlSpec& c, QWidget* window) {
-  auto* edit = new QLineEdit(ToQString(c.text), window);
+  auto* edit = new QLineEdit(window);
+  // A line edit cuts its text at 32767 characters by default, also text the program sets.
+  edit->setMaxLength(std::numeric_limits<int>::max());
+  edit->setText(ToQString(c.text));
   edit->setAlignment((c.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
                      Qt::AlignVCenter);
   QPalette palette = edit->palette();
