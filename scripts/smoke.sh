@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Starts the built program under a virtual display, saves a screenshot of its window, closes it
-# with Esc as a user would and checks that it ended with exit code 0.
+# Starts the built program under a virtual display, presses Enter (the focus starts on 一键浏览),
+# saves a screenshot of the window with its preview, closes it with Esc as a user would and
+# checks that it ended with exit code 0.
 # Usage: smoke.sh BUILD_DIR SCREENSHOT.png
 set -euo pipefail
 dir=$1
@@ -13,7 +14,8 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     sleep 0.1
   done
   [ -n "${win:-}" ] || { echo "the window did not appear"; kill $pid; exit 1; }
-  sleep 1
+  xdotool windowfocus --sync "$win" key Return
+  sleep 2
   QT_QPA_PLATFORM=xcb "$0/tests/quorvane-screenshot" --screen "$1"
   xdotool windowfocus --sync "$win" key Escape
   for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done

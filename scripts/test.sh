@@ -41,6 +41,9 @@ for fuzzer in build-fuzz/tests/fuzz/fuzz_*; do
   rm -rf "$corpus"
 done
 
+step "the program under a virtual display"
+./scripts/smoke.sh build-test build-test/smoke.png
+
 step "clang-tidy"
 ./scripts/tidy.sh build-test
 
