@@ -265,8 +265,8 @@ struct Recorded {
 Recorded recorded;
 
 TEST(MainWindowBindings, DeliverStepsPositionsNotchesAndKeyState) {
-  WindowSpec spec = MainWindowSpec();
-  for (ControlSpec& c : spec.controls) {
+  WindowSpec windowSpec = MainWindowSpec();
+  for (ControlSpec& c : windowSpec.controls) {
     if (c.stepped) c.stepped = [](int32_t s) { recorded.steps.push_back(s); };
     if (c.mouseMoved)
       c.mouseMoved = [](uint16_t x, uint16_t y, int32_t k) { recorded.moves.push_back({x, y, k}); };
@@ -278,7 +278,7 @@ TEST(MainWindowBindings, DeliverStepsPositionsNotchesAndKeyState) {
       c.wheelTurned = [](int32_t d, int32_t k) { recorded.wheels.push_back({d, k}); };
   }
   recorded = {};
-  std::unique_ptr<QWidget> copy(RealiseWindow(spec));
+  std::unique_ptr<QWidget> copy(RealiseWindow(windowSpec));
   copy->show();
   auto* spinner = copy->findChild<SpinnerWidget*>("调节器_字体大小");
   QTest::mouseClick(spinner->upArrow(), Qt::LeftButton);

@@ -84,22 +84,24 @@ int32_t KeyStateOf(Qt::KeyboardModifiers modifiers) {
 
 int32_t WheelDistanceOf(int angleDelta) { return angleDelta / WHEEL_NOTCH; }
 
-void BindControlEvents(QWidget* widget, const ControlSpec& spec) {
-  if (spec.clicked) {
+void BindControlEvents(QWidget* widget, const ControlSpec& controlSpec) {
+  if (controlSpec.clicked) {
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-      QObject::connect(button, &QAbstractButton::clicked, button, [h = spec.clicked] { h(); });
+      QObject::connect(button, &QAbstractButton::clicked, button,
+                       [h = controlSpec.clicked] { h(); });
     }
   }
-  if (spec.stepped) {
+  if (controlSpec.stepped) {
     if (auto* spinner = qobject_cast<SpinnerWidget*>(widget)) {
       QObject::connect(spinner, &SpinnerWidget::stepped, spinner,
-                       [h = spec.stepped](int step) { h(step); });
+                       [h = controlSpec.stepped](int step) { h(step); });
     }
   }
-  if (spec.mouseMoved || spec.leftButtonDown) {
+  if (controlSpec.mouseMoved || controlSpec.leftButtonDown) {
     // Moves arrive without a button held only while the widget tracks the mouse.
-    if (spec.mouseMoved) widget->setMouseTracking(true);
-    widget->installEventFilter(new MouseBinding(widget, spec.mouseMoved, spec.leftButtonDown));
+    if (controlSpec.mouseMoved) widget->setMouseTracking(true);
+    widget->installEventFilter(
+        new MouseBinding(widget, controlSpec.mouseMoved, controlSpec.leftButtonDown));
   }
-  if (spec.wheelTurned) BindWheel(widget, spec.wheelTurned);
+  if (controlSpec.wheelTurned) BindWheel(widget, controlSpec.wheelTurned);
 }

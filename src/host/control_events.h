@@ -10,4 +10,4 @@ int32_t KeyStateOf(Qt::KeyboardModifiers modifiers);
 // Wheel notches: the signed delta divided by 120, truncated toward zero.
 int32_t WheelDistanceOf(int angleDelta);
 
-void BindControlEvents(QWidget* widget, const ControlSpec& spec);
+void BindControlEvents(QWidget* widget, const ControlSpec& controlSpec);

@@ -10,14 +10,14 @@ bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
 class KeyRuleFilter : public QObject {
  public:
-  KeyRuleFilter(QWidget* window, const WindowSpec& spec)
-      : QObject(window), window_(window), rules_(spec.keys) {
-    for (const ControlSpec& c : spec.controls) {
+  KeyRuleFilter(QWidget* window, const WindowSpec& windowSpec)
+      : QObject(window), window_(window), rules_(windowSpec.keys) {
+    for (const ControlSpec& c : windowSpec.controls) {
       if (auto* w = window->findChild<QWidget*>(QString::fromUtf8(c.name))) {
         controls_.append({w, c});
       }
     }
-    cycle_ = TabCycle(window, spec);
+    cycle_ = TabCycle(window, windowSpec);
   }
 
   bool eventFilter(QObject* receiver, QEvent* e) override {
@@ -30,7 +30,7 @@ class KeyRuleFilter : public QObject {
  private:
   struct Entry {
     QWidget* widget;
-    ControlSpec spec;
+    ControlSpec controlSpec;
   };
 
   bool handleKey(QKeyEvent* e, QWidget* receiver) {
@@ -62,13 +62,13 @@ class KeyRuleFilter : public QObject {
   }
 
   static bool IsDefaultButton(const Entry& entry) {
-    return entry.spec.kind == ControlKind::Button && entry.spec.defaultButton &&
+    return entry.controlSpec.kind == ControlKind::Button && entry.controlSpec.defaultButton &&
            entry.widget->isEnabled();
   }
 
   bool pressEnter(QWidget* receiver) {
     const Entry* focus = focused(receiver);
-    if (focus && focus->spec.takesEnter) return false;
+    if (focus && focus->controlSpec.takesEnter) return false;
     if (!focus || !IsDefaultButton(*focus)) {
       focus = nullptr;
       for (const Entry& entry : controls_) {
@@ -119,15 +119,15 @@ class KeyRuleFilter : public QObject {
 
 }  // namespace
 
-QList<QWidget*> TabCycle(QWidget* window, const WindowSpec& spec) {
+QList<QWidget*> TabCycle(QWidget* window, const WindowSpec& windowSpec) {
   QList<QWidget*> cycle;
-  for (auto c = spec.controls.rbegin(); c != spec.controls.rend(); ++c) {
+  for (auto c = windowSpec.controls.rbegin(); c != windowSpec.controls.rend(); ++c) {
     if (!c->tabStop) continue;
     if (auto* w = window->findChild<QWidget*>(QString::fromUtf8(c->name))) cycle.append(w);
   }
   return cycle;
 }
 
-void InstallKeyRules(QWidget* window, const WindowSpec& spec) {
-  qApp->installEventFilter(new KeyRuleFilter(window, spec));
+void InstallKeyRules(QWidget* window, const WindowSpec& windowSpec) {
+  qApp->installEventFilter(new KeyRuleFilter(window, windowSpec));
 }

@@ -6,7 +6,7 @@
 #include "host/window_model.h"
 
 // The controls reached by Tab, in cycle order: the tab-stop controls in reverse list order.
-QList<QWidget*> TabCycle(QWidget* window, const WindowSpec& spec);
+QList<QWidget*> TabCycle(QWidget* window, const WindowSpec& windowSpec);
 
 // Watches the application's key presses for this window's controls; lives as long as the window.
-void InstallKeyRules(QWidget* window, const WindowSpec& spec);
+void InstallKeyRules(QWidget* window, const WindowSpec& windowSpec);

@@ -17,4 +17,4 @@ T* FindControl(const char* name) {
 }
 
 // Builds the window and its controls from the description, hidden.
-QWidget* RealiseWindow(const WindowSpec& spec);
+QWidget* RealiseWindow(const WindowSpec& windowSpec);

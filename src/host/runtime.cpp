@@ -42,9 +42,9 @@ void RegisterExitRoutine(void (*routine)()) { ExitRoutine() = routine; }
 
 void LoadMainWindow() {
   UnloadMainWindow();
-  const WindowSpec& spec = MainWindowSpec();
-  CurrentWindow() = RealiseWindow(spec);
-  if (spec.created) spec.created();
+  const WindowSpec& windowSpec = MainWindowSpec();
+  CurrentWindow() = RealiseWindow(windowSpec);
+  if (windowSpec.created) windowSpec.created();
   CurrentWindow()->show();
   CurrentWindow()->activateWindow();
 }

@@ -18,13 +18,13 @@
 
 namespace {
 
-QFont FontOf(const FontSpec& spec) {
+QFont FontOf(const FontSpec& fontSpec) {
   QFont font = QApplication::font();
-  if (spec.defaultGuiFont) return font;
+  if (fontSpec.defaultGuiFont) return font;
   // A face that is not installed is replaced through the platform's font matching.
-  if (!spec.faceName.empty()) font.setFamilies({ToQString(spec.faceName)});
-  font.setPixelSize(spec.pixelHeight);
-  font.setWeight(static_cast<QFont::Weight>(spec.weight));
+  if (!fontSpec.faceName.empty()) font.setFamilies({ToQString(fontSpec.faceName)});
+  font.setPixelSize(fontSpec.pixelHeight);
+  font.setWeight(static_cast<QFont::Weight>(fontSpec.weight));
   font.setItalic(false);
   font.setUnderline(false);
   font.setStrikeOut(false);
@@ -115,14 +115,14 @@ void PlaceControl(QWidget* widget, const ControlSpec& c) {
   widget->setFocusPolicy(c.tabStop ? Qt::StrongFocus : Qt::NoFocus);
 }
 
-QWidget* CreateWindow(const WindowSpec& spec) {
+QWidget* CreateWindow(const WindowSpec& windowSpec) {
   auto* window = new QWidget(nullptr);
   window->setObjectName("主窗口");
-  window->setWindowTitle(ToQString(spec.caption));
-  const QSize outer(spec.outerWidth, spec.outerHeight);
+  window->setWindowTitle(ToQString(windowSpec.caption));
+  const QSize outer(windowSpec.outerWidth, windowSpec.outerHeight);
   SetFixedFrame(window, outer);
   CentreOnScreen(window, outer);
-  SetWindowIconFrom(window, spec.icon);
+  SetWindowIconFrom(window, windowSpec.icon);
   window->setFont(QApplication::font());
   window->setBackgroundRole(QPalette::Button);
   window->setAutoFillBackground(true);
@@ -136,9 +136,9 @@ void SetTabOrder(const QList<QWidget*>& cycle) {
 
 }  // namespace
 
-QWidget* RealiseWindow(const WindowSpec& spec) {
-  QWidget* window = CreateWindow(spec);
-  for (const ControlSpec& c : spec.controls) {
+QWidget* RealiseWindow(const WindowSpec& windowSpec) {
+  QWidget* window = CreateWindow(windowSpec);
+  for (const ControlSpec& c : windowSpec.controls) {
     QWidget* widget = CreateControl(c, window);
     if (!widget) {
       // Components have no window of their own; they keep their settings as properties.
@@ -149,9 +149,9 @@ QWidget* RealiseWindow(const WindowSpec& spec) {
     PlaceControl(widget, c);
     BindControlEvents(widget, c);
   }
-  const QList<QWidget*> cycle = TabCycle(window, spec);
+  const QList<QWidget*> cycle = TabCycle(window, windowSpec);
   SetTabOrder(cycle);
   if (!cycle.isEmpty()) cycle.first()->setFocus();
-  InstallKeyRules(window, spec);
+  InstallKeyRules(window, windowSpec);
   return window;
 }

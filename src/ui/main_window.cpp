@@ -88,6 +88,6 @@ WindowSpec BuildSpec() {
 }  // namespace
 
 const WindowSpec& MainWindowSpec() {
-  static const WindowSpec spec = BuildSpec();
-  return spec;
+  static const WindowSpec windowSpec = BuildSpec();
+  return windowSpec;
 }
