@@ -9,7 +9,7 @@ packages=(
   libgtest-dev
   xvfb xauth xdotool
   fonts-wqy-zenhei fonts-noto-core
-  libreoffice-writer-nogui
+  libreoffice-writer-nogui unzip
   desktop-file-utils appstream
   clang clang-format clang-tidy libclang-rt-14-dev
 )
