@@ -36,11 +36,6 @@ const char* const COPIED = "已经拷贝到剪辑版，打开word粘贴吧！";
 const char* const SAVED = "已经生成doc文档，是否立即打开查看！";
 const char* const EMPTY = "还没有预览字体~！";
 
-QByteArray ReadFile(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 std::string Utf8(const QString& s) { return s.toStdString(); }
 
 // The lines of the box's plain form, each ended by "\r\n".

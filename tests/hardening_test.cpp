@@ -39,11 +39,6 @@ const char* const SAMPLE = "测试汉字";
 // Files that the cancelled dialog writes into the program's directory begin with this.
 const char* const MARK = "坏输入";
 
-QByteArray ReadFile(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A line of the preview as the writer forms it from a face and the sample.
 std::string LineOf(const std::string& face, const std::string& sample) {
   const auto bytes = static_cast<int>(FromUtf8(face).size());

@@ -1,5 +1,7 @@
 #include "test_support.h"
 
+#include <QFile>
+
 #include "catalogue/catalogue.h"
 #include "host/main_window_qt.h"
 #include "host/runtime.h"
@@ -52,3 +54,8 @@ QWidget* LoadFreshWindow() {
 }
 
 QWidget* LoadedWindow() { return MainWindowWidget(); }
+
+QByteArray ReadFile(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}

@@ -1,5 +1,7 @@
 #pragma once
 // Shared set-up of the suites: fonts from a fixture, modal answers and a freshly loaded window.
+#include <QByteArray>
+#include <QString>
 #include <QWidget>
 #include <optional>
 #include <string>
@@ -44,6 +46,9 @@ void UseFontTexts(const std::vector<Text>& names);
 QWidget* LoadFreshWindow();
 
 QWidget* LoadedWindow();
+
+// The whole file, or nothing when it cannot be read.
+QByteArray ReadFile(const QString& path);
 
 // A control of the loaded window by its name.
 template <typename T>
