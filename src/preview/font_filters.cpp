@@ -16,14 +16,18 @@ bool Contains(const Text& name, const Text& pattern) {
   return FindTextPos(name, pattern, 1, true) != -1;
 }
 
-// A list's valid records never run past its slots.
-int32_t Bounded(int32_t count, const WorkList& list) {
-  return std::min(count, static_cast<int32_t>(list.size()));
-}
-
-void Keep(const 字符格式& record, int32_t& count, WorkList& output) {
-  ++count;
-  output[static_cast<size_t>(count - 1)].faceName = record.faceName;
+// A switched-on filter: the names of the input's valid records that pass go, in order, into
+// the next positions of the output; only the face name of an output record is replaced. Returns
+// how many passed. A list's valid records never run past its slots.
+template <typename Passes>
+int32_t Narrow(const WorkList& input, int32_t count, WorkList& output, Passes passes) {
+  int32_t kept = 0;
+  const int32_t bound = std::min(count, static_cast<int32_t>(input.size()));
+  for (int32_t i = 0; i < bound; ++i) {
+    const 字符格式& record = input[static_cast<size_t>(i)];
+    if (passes(record)) output[static_cast<size_t>(kept++)].faceName = record.faceName;
+  }
+  return kept;
 }
 
 }  // namespace
@@ -37,13 +41,8 @@ int32_t FilterVerticalFonts(WorkList& workListA) {
     workListA = fontCatalogue;
     return fontCount;
   }
-  int32_t countAfterVertical = 0;
-  const int32_t bound = Bounded(fontCount, fontCatalogue);
-  for (int32_t i = 0; i < bound; ++i) {
-    const 字符格式& record = fontCatalogue[static_cast<size_t>(i)];
-    if (!Contains(record.faceName, VerticalMark())) Keep(record, countAfterVertical, workListA);
-  }
-  return countAfterVertical;
+  return Narrow(fontCatalogue, fontCount, workListA,
+                [](const 字符格式& record) { return !Contains(record.faceName, VerticalMark()); });
 }
 
 int32_t FilterKeyword(const WorkList& workListA, int32_t countAfterVertical, WorkList& workListB) {
@@ -51,14 +50,10 @@ int32_t FilterKeyword(const WorkList& workListA, int32_t countAfterVertical, Wor
     workListB = workListA;
     return countAfterVertical;
   }
-  int32_t countAfterKeyword = 0;
-  const int32_t bound = Bounded(countAfterVertical, workListA);
-  for (int32_t i = 0; i < bound; ++i) {
-    const Text keyword = 编辑框_关键字.text();
-    const 字符格式& record = workListA[static_cast<size_t>(i)];
-    if (Contains(record.faceName, keyword)) Keep(record, countAfterKeyword, workListB);
-  }
-  return countAfterKeyword;
+  // The keyword is read afresh for every name.
+  return Narrow(workListA, countAfterVertical, workListB, [](const 字符格式& record) {
+    return Contains(record.faceName, 编辑框_关键字.text());
+  });
 }
 
 int32_t FilterLatinLetters(const WorkList& workListB, int32_t countAfterKeyword,
@@ -67,13 +62,8 @@ int32_t FilterLatinLetters(const WorkList& workListB, int32_t countAfterKeyword,
     workListA = workListB;
     return countAfterKeyword;
   }
-  int32_t countAfterLatin = 0;
-  const int32_t bound = Bounded(countAfterKeyword, workListB);
-  for (int32_t i = 0; i < bound; ++i) {
-    const 字符格式& record = workListB[static_cast<size_t>(i)];
-    if (HasNoLatinLetter(record) == 1) Keep(record, countAfterLatin, workListA);
-  }
-  return countAfterLatin;
+  return Narrow(workListB, countAfterKeyword, workListA,
+                [](const 字符格式& record) { return HasNoLatinLetter(record) == 1; });
 }
 
 int32_t HasNoLatinLetter(const 字符格式& record) {
